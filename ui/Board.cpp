@@ -25,8 +25,11 @@ void Board::ensureSurface()
     fresh.setDevicePixelRatio(dpr);
     QPainter painter(&fresh);
     paintBackground(painter, rect());
-    if (!surface_.isNull())
-        painter.drawImage(rect(), surface_);
+    // Moving to a screen of another pixel ratio keeps what was drawn; a new
+    // size (only ever at creation) starts from the background.
+    if (!surface_.isNull() && surface_.deviceIndependentSize().toSize() == size())
+        painter.drawImage(QRectF(rect()), surface_);
+    painter.end();
     surface_ = std::move(fresh);
 }
 
