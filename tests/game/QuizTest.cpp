@@ -231,12 +231,15 @@ TEST_F(QuizTest, ObservationStartedInsideAWatchClearsTheMainBoardAndBothFinish)
     const auto seq = chosen();
     clickAt(clock.now() + 450, C::按钮4);
     click(C::按钮9);
+    // Ticks inside the watch clear 画板1; whatever it shows now belongs to the
+    // watched question, and never its first two points, lit before the start.
+    for (int point : litPoints(mainImage())) {
+        EXPECT_NE(std::find(seq.begin() + 2, seq.end(), point), seq.end()) << point;
+    }
     clock.advance(60000);
-    // The nested tick cleared 画板1; the replay's later points were drawn anew.
-    const auto lit = litPoints(mainImage());
-    EXPECT_EQ(lit, sorted({seq.begin() + 2, seq.end()}));
     EXPECT_TRUE(shown(C::按钮1));
     EXPECT_FALSE(clock.timerRunning());
+    EXPECT_TRUE(litPoints(mainImage()).empty());  // the last tick cleared it
 }
 
 TEST_F(QuizTest, RevealEndsEvenWhenTheTableIsNumberedOtherwise)
