@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 namespace quorvel {
 
@@ -17,20 +19,41 @@ namespace {
 
 bool startingUp = true;
 QtMessageHandler defaultHandler = nullptr;
+std::vector<std::tuple<QtMsgType, QString, QString>> heldBack;
 
-// Qt reports an unreachable display with qFatal, which aborts and may dump
-// core. During start-up, turn that into one clear line and a plain failure.
+void sayNoDisplay()
+{
+    std::fprintf(stderr, "quorvel: cannot open the display; a graphical desktop session is needed.\n");
+    std::fflush(stderr);
+}
+
+// Qt reports an unreachable display with warnings and then qFatal, which
+// aborts and may dump core. While the toolkit starts, hold messages back: a
+// fatal one becomes one clear line and a plain failure status; otherwise the
+// held messages go out unchanged once start-up has succeeded.
 void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtFatalMsg && startingUp) {
-        std::fprintf(stderr, "quorvel: cannot open the display; a graphical desktop session is needed.\n");
-        std::fflush(stderr);
+    if (!startingUp) {
+        if (defaultHandler)
+            defaultHandler(type, context, message);
+        return;
+    }
+    if (type == QtFatalMsg) {
+        sayNoDisplay();
         std::_Exit(1);
     }
-    if (startingUp && message.contains(QLatin1String("could not connect to display")))
-        return;  // the fatal message that follows says it once
-    if (defaultHandler)
-        defaultHandler(type, context, message);
+    heldBack.emplace_back(type, QString::fromUtf8(context.category ? context.category : ""), message);
+}
+
+void releaseHeldMessages()
+{
+    startingUp = false;
+    for (const auto& [type, category, message] : heldBack) {
+        const QByteArray name = category.toUtf8();
+        QMessageLogContext context(nullptr, 0, nullptr, name.constData());
+        startupMessageHandler(type, context, message);
+    }
+    heldBack.clear();
 }
 
 bool displayConfigured()
@@ -57,15 +80,14 @@ void openMainWindow(ToolkitContext& context)
 int runApplication(int argc, char** argv)
 {
     if (!displayConfigured()) {
-        std::fprintf(stderr, "quorvel: cannot open the display; a graphical desktop session is needed.\n");
+        sayNoDisplay();
         return 1;
     }
     defaultHandler = qInstallMessageHandler(startupMessageHandler);
     // The program takes no command line: only argv[0] reaches the toolkit.
     int toolkitArgc = argc > 0 ? 1 : 0;
     QApplication application(toolkitArgc, argv);
-    startingUp = false;
-    qInstallMessageHandler(defaultHandler);
+    releaseHeldMessages();
 
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorvel.Quorvel"));

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6 libgl-dev
   libpng-dev zlib1g-dev libgtest-dev
   fonts-noto-cjk
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils libxcb1-dev
   desktop-file-utils appstream
 )
 
