@@ -9,7 +9,7 @@ packages=(
   libpng-dev zlib1g-dev libgtest-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick x11-utils libxcb1-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream file dpkg-dev
 )
 
 missing=()

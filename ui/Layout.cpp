@@ -70,6 +70,21 @@ const LayoutEntry& layoutEntry(Control control)
     throw std::logic_error("control missing from the layout");
 }
 
+const char* accessibleDescription(Control control)
+{
+    switch (control) {
+    case Control::组合框1: return "出题数";
+    case Control::组合框2: return "观察模式";
+    case Control::组合框3: return "观看模式";
+    case Control::编辑框2: return "您的答案";
+    case Control::编辑框1: return "草稿";
+    case Control::画板1: return "主画板";
+    case Control::超级列表框1: return "题目表";
+    case Control::透明标签1: return "正确答案";
+    default: return nullptr;
+    }
+}
+
 const std::vector<ListColumn>& listColumns()
 {
     static const std::vector<ListColumn> columns{{"序号", 60}, {"内容", 320}};

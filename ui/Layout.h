@@ -37,6 +37,10 @@ const WindowLayout& windowLayout();
 const std::vector<LayoutEntry>& layoutEntries();
 const LayoutEntry& layoutEntry(Control control);
 
+// For a screen reader: what a control is, where its text does not say it.
+// nullptr where the control's text serves as its name.
+const char* accessibleDescription(Control control);
+
 // The question table's columns: header and width.
 struct ListColumn {
     const char* header;

@@ -151,12 +151,14 @@ void MainWindow::createControls()
         widget->setGeometry(entry.left, entry.top, entry.width, entry.height);
         widget->setEnabled(entry.enabled);
         widget->setVisible(entry.visible);
-        if (widget->accessibleName().isEmpty())
-            widget->setAccessibleName(entry.text.empty() ? QString::fromUtf8(entry.name) : qs(entry.text));
+        if (const char* description = quorvel::accessibleDescription(entry.control))
+            widget->setAccessibleName(QString::fromUtf8(description));
+        else if (auto* label = dynamic_cast<TransparentLabel*>(widget))
+            label->setNameFollowsText(true);
+        else
+            widget->setAccessibleName(qs(entry.text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
         controls_[entry.control] = widget;
     }
-    if (mainBoard_)
-        mainBoard_->setAccessibleName(QStringLiteral("主画板"));
     // Tab order follows the reading order of the right-hand column.
     const Control order[] = {Control::组合框1, Control::按钮6, Control::按钮4, Control::组合框2, Control::按钮3,
                              Control::按钮1,   Control::组合框3, Control::按钮9, Control::编辑框2, Control::按钮2};

@@ -109,7 +109,14 @@ BoardHandle ToolkitContext::copyBoard()
     if (!live())
         return {};
     const int id = nextBoardId_++;
-    boards_[id] = window_->newBoardCopy();
+    Board* copy = window_->newBoardCopy();
+    // Set-up destroys the old copies before making new ones, in question
+    // order, so the k-th live copy is question k's board.
+    int copies = 0;
+    for (const auto& [other, board] : boards_)
+        copies += other != mainBoardId && board;
+    copy->setAccessibleName(QStringLiteral("题目 %1").arg(copies + 1));
+    boards_[id] = copy;
     return BoardHandle{id};
 }
 

@@ -18,8 +18,16 @@ void TransparentLabel::setText(const QString& text)
     if (text == text_)
         return;
     text_ = text;
-    setAccessibleName(QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
+    if (nameFollowsText_)
+        setAccessibleName(QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
     update();
+}
+
+void TransparentLabel::setNameFollowsText(bool follows)
+{
+    nameFollowsText_ = follows;
+    if (follows)
+        setAccessibleName(QString(text_).replace(QLatin1String("\r\n"), QLatin1String(" ")));
 }
 
 void TransparentLabel::paintEvent(QPaintEvent*)

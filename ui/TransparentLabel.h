@@ -16,6 +16,8 @@ public:
 
     QString text() const { return text_; }
     void setText(const QString& text);
+    // A screen reader reads the current text as the label's name.
+    void setNameFollowsText(bool follows);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +26,7 @@ private:
     QString text_;
     LabelMode mode_;
     Align align_;
+    bool nameFollowsText_ = false;
 };
 
 }  // namespace quorvel

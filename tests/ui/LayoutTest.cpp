@@ -1,6 +1,7 @@
 // The created window against the layout as the player should find it.
 
 #include "tests/support/GameFixture.h"
+#include "ui/Layout.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -149,6 +150,43 @@ TEST(TableCursor, SelectsClearsAndIgnoresRowsPastTheEnd)
     tk::deleteAllRows();
     EXPECT_EQ(tk::rowCount(), 0);
     EXPECT_EQ(tk::tableCursor(), -1);
+}
+
+}  // namespace
+}  // namespace quorvel::test
+
+namespace quorvel::test {
+namespace {
+
+class Accessibility : public GameFixture {};
+
+TEST_F(Accessibility, EveryControlAndBoardHasAName)
+{
+    for (const LayoutEntry& entry : layoutEntries()) {
+        if (QWidget* w = widget(entry.control))
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << entry.name;
+    }
+    EXPECT_EQ(widget(Control::按钮4)->accessibleName(), "开始观察");
+    EXPECT_EQ(widget(Control::组合框1)->accessibleName(), "出题数");
+    EXPECT_EQ(widget(Control::透明标签2)->accessibleName(), "游戏已经开始， 请点击开始观察。");
+    newGame(4);
+    for (int q = 1; q <= 4; ++q)
+        EXPECT_EQ(board(q)->accessibleName(), QStringLiteral("题目 %1").arg(q));
+    tk::setText(Control::透明标签5, "播放完毕\r\n请给出你的答案");
+    EXPECT_EQ(widget(Control::透明标签5)->accessibleName(), "播放完毕 请给出你的答案");
+}
+
+TEST_F(Accessibility, TabFollowsTheRightHandColumnFromTopToBottom)
+{
+    using C = Control;
+    const C order[] = {C::组合框1, C::按钮6, C::按钮4, C::组合框2, C::按钮3,
+                       C::按钮1, C::组合框3, C::按钮9, C::编辑框2, C::按钮2};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget* next = widget(order[i - 1])->nextInFocusChain();
+        while (next && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, widget(order[i])) << layoutEntry(order[i - 1]).name;
+    }
 }
 
 }  // namespace
