@@ -54,19 +54,23 @@ void observeTick()
         tk::wait(pointWaitMs);
         // A pick run inside the wait leaves currentNumber one past the last
         // board. The question being played was just covered by that pick, so
-        // the tick ends as after a stop instead of drawing on no board.
+        // the tick ends as after a stop, without drawing on a board that does
+        // not exist.
         if (!isQuestionBoard(s.currentNumber))
             s.observing = 0;
         if (s.observing == 0) {
-            drawCover(questionBoard(s.currentNumber));
+            if (isQuestionBoard(s.currentNumber))
+                drawCover(questionBoard(s.currentNumber));
             break;
         }
         if (s.observeModeText == "2")
             coverAndNumber(questionBoard(s.currentNumber), s.currentNumber);
     }
-    if (s.observeModeText == "1")
-        drawCover(questionBoard(s.currentNumber));
-    writeNumber(questionBoard(s.currentNumber), s.currentNumber);
+    if (isQuestionBoard(s.currentNumber)) {
+        if (s.observeModeText == "1")
+            drawCover(questionBoard(s.currentNumber));
+        writeNumber(questionBoard(s.currentNumber), s.currentNumber);
+    }
 
     if (s.currentNumberText != s.rowCountText) {
         tk::setTimerPeriod(s.observing == 1 ? questionGapMs : 0);

@@ -102,12 +102,16 @@ void revealAllPatterns()
     tk::focus(C::超级列表框1);
     readCursorRow();
     const std::vector<std::string> points = split(s.currentSequenceText, " ");
+    // A row numbered outside 1..N names no board: nothing to draw for it.
+    const bool onBoard = isQuestionBoard(s.currentNumber);
     for (std::size_t k = 1; k <= points.size(); ++k) {
         s.stepCounter = static_cast<int>(k);
         s.currentPoint = toInt(points[k - 1]);
-        lightPoint(questionBoard(s.currentNumber), s.currentPoint);
+        if (onBoard)
+            lightPoint(questionBoard(s.currentNumber), s.currentPoint);
     }
-    writeNumber(questionBoard(s.currentNumber), s.currentNumber);
+    if (onBoard)
+        writeNumber(questionBoard(s.currentNumber), s.currentNumber);
     // The number test alone ends the walk only while rows are numbered 1..N;
     // the row bound makes it end whatever the table holds.
     if (s.currentNumberText != s.rowCountText && tk::tableCursor() + 1 < tk::rowCount())

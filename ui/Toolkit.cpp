@@ -38,7 +38,12 @@ QTreeWidget* table()
 Board* boardOf(BoardHandle handle)
 {
     ToolkitContext* context = live();
-    return context ? context->board(handle) : nullptr;
+    if (!context)
+        return nullptr;
+    Board* board = context->board(handle);
+    if (!board)
+        context->noteStrayBoardUse();
+    return board;
 }
 
 QString qs(std::string_view text)
@@ -250,8 +255,8 @@ void clearBoard(BoardHandle board)
 
 void drawPicture(BoardHandle board, PictureHandle picture, int left, int top, int width, int height)
 {
-    ToolkitContext* context = live();
     Board* b = boardOf(board);
+    ToolkitContext* context = live();
     const Picture* p = context ? context->picture(picture) : nullptr;
     if (b && p)
         b->drawPicture(*p, QRect(left, top, width, height));

@@ -65,6 +65,11 @@ public:
     // Every board ever handed out that still exists, 画板1 first.
     std::vector<std::pair<BoardHandle, Board*>> boards() const;
 
+    // Board operations that named no existing board while the window was
+    // open. The game never makes one; tests count them to prove it.
+    void noteStrayBoardUse() { ++strayBoardUses_; }
+    int strayBoardUses() const { return strayBoardUses_; }
+
     PictureHandle addPicture(std::shared_ptr<const Picture> picture);
     const Picture* picture(PictureHandle handle) const;
 
@@ -83,6 +88,7 @@ private:
     std::function<void()> timerHandler_;
     std::map<int, QPointer<Board>> boards_;
     int nextBoardId_ = mainBoardId + 1;
+    int strayBoardUses_ = 0;
     std::map<int, std::shared_ptr<const Picture>> pictures_;
     int nextPictureId_ = 1;
     std::vector<std::function<void()>> exitRoutines_;

@@ -17,6 +17,7 @@ void GameFixture::SetUp()
 
 void GameFixture::TearDown()
 {
+    EXPECT_EQ(context->strayBoardUses(), 0) << "a drawing targeted a board that does not exist";
     context.reset();
     gameState = GameState{};
 }
