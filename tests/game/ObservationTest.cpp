@@ -56,6 +56,8 @@ struct ModeCase {
     int questions;
 };
 
+void PrintTo(const ModeCase& c, std::ostream* out) { *out << "mode " << c.mode << ", " << c.questions << " questions"; }
+
 class ObservationModes : public ObservationTest, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(ObservationModes, EachQuestionPlaysOnItsOwnBoardAtTheBeat)
