@@ -137,7 +137,7 @@ void sendCloseRequest(const Window& w)
     auto atom = [&](const char* name) {
         xcb_intern_atom_reply_t* reply =
             xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-        const xcb_atom_t value = reply ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t value = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
         std::free(reply);
         return value;
     };
@@ -297,6 +297,30 @@ TEST(EndToEnd, ClosingInsideAWaitEndsWithStatusZeroWithinASecond)
             pressEscape(*window);
         EXPECT_TRUE(exitedCleanly(game.waitFor(1s)));
     }
+}
+
+TEST(EndToEnd, PickInsideAnObservationWaitThenEscInsideAWatch)
+{
+    Game game;
+    const auto window = findWindow(game);
+    ASSERT_TRUE(window);
+    clickAt(*window, startObservingX, startObservingY);
+    ASSERT_TRUE(seenWithin(20s, [&](const QImage& s) { return darkPixels(s, *window, 965, 420, 86, 30) > 20; }));
+    // A second observation, and 随机出题 inside its first point wait.
+    clickAt(*window, startObservingX, startObservingY);
+    std::this_thread::sleep_for(100ms);
+    clickAt(*window, pickX, pickY);
+    std::this_thread::sleep_for(1500ms);
+    ASSERT_TRUE(game.running());
+    const QImage shot = screenshot();
+    for (int left : {3, 163, 323})
+        EXPECT_EQ(redPixels(shot, *window, left, 3), 0) << "board at " << left << " should be covered";
+    EXPECT_GT(darkPixels(shot, *window, 960, 516, 400, 72), 100);  // the pick message
+    // Now a watch, and Esc while it waits between points.
+    clickAt(*window, watchX, watchY);
+    std::this_thread::sleep_for(450ms);
+    pressEscape(*window);
+    EXPECT_TRUE(exitedCleanly(game.waitFor(1s)));
 }
 
 }  // namespace

@@ -163,8 +163,9 @@ class Accessibility : public GameFixture {};
 TEST_F(Accessibility, EveryControlAndBoardHasAName)
 {
     for (const LayoutEntry& entry : layoutEntries()) {
-        if (QWidget* w = widget(entry.control))
+        if (QWidget* w = widget(entry.control)) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << entry.name;
+        }
     }
     EXPECT_EQ(widget(Control::按钮4)->accessibleName(), "开始观察");
     EXPECT_EQ(widget(Control::组合框1)->accessibleName(), "出题数");
