@@ -13,7 +13,7 @@ ctest --test-dir "$root/build" --output-on-failure --timeout 300 --parallel "$jo
 
 cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON
 cmake --build "$root/build-sanitize" --parallel "$jobs"
-export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$root/tests/support/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Packaging and the asset bytes do not depend on how the code was compiled.
