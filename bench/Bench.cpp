@@ -177,6 +177,7 @@ void benchObservation()
         loop.exec();
     const double wall = msSince(start);
     const double cpu = cpuMs() - cpuBefore;
+    poll.stop();
 
     std::vector<double> intervals;
     for (std::size_t i = 1; i < log.paints.size(); ++i)

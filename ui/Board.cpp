@@ -12,7 +12,7 @@ Board::Board(QWidget* parent, std::shared_ptr<const Picture> background)
     : QWidget(parent), background_(std::move(background))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    ensureSurface();
+    // The surface is made on first use, once the board has its real size.
 }
 
 void Board::ensureSurface()
@@ -40,7 +40,7 @@ void Board::paintBackground(QPainter& painter, const QRect& area)
     painter.fillRect(rect(), palette().color(QPalette::Button));
     if (background_) {
         // Centred; shrunk to fit keeping proportions, never enlarged.
-        const QSize source = background_->source().size();
+        const QSize source = background_->size();
         QSize fitted = source;
         if (source.width() > width() || source.height() > height())
             fitted = source.scaled(size(), Qt::KeepAspectRatio);
@@ -98,6 +98,7 @@ void Board::writeText(const QPoint& topLeft, const QString& text)
 
 QImage Board::image() const
 {
+    const_cast<Board*>(this)->ensureSurface();
     return surface_;
 }
 

@@ -73,9 +73,7 @@ MainWindow::MainWindow()
         setWindowIcon(QIcon(icon));
 
     const auto cover = assets::coverPng();
-    const DecodedPicture decodedCover = decodePng(cover.data(), cover.size());
-    if (decodedCover.ok())
-        cover_ = std::make_shared<const Picture>(decodedCover);
+    cover_ = sharedPicture(cover.data(), cover.size());
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect full = screen->geometry();

@@ -1,18 +1,17 @@
 #include "ui/RealClock.h"
 
 #include <QEventLoop>
+#include <QTimer>
 #include <chrono>
 
 namespace quorvel {
 
 RealClock::RealClock()
+    : ticker_([this] {
+          if (onTick_ && !shutDown_)
+              onTick_();
+      })
 {
-    // Coarse timers may fire up to 5 % early; the beat must not.
-    ticker_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker_, &QTimer::timeout, [this] {
-        if (onTick_ && !shutDown_)
-            onTick_();
-    });
 }
 
 std::int64_t RealClock::nowMs()
@@ -29,24 +28,23 @@ void RealClock::wait(int ms)
     const auto deadline = steady_clock::now() + milliseconds(ms);
 
     QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    PreciseTimer timer([&loop] { loop.quit(); });
+    QTimer fallback;  // only where no kernel timer could be made
+    fallback.setTimerType(Qt::PreciseTimer);
+    fallback.setSingleShot(true);
+    QObject::connect(&fallback, &QTimer::timeout, &loop, &QEventLoop::quit);
     waiting_.push_back(&loop);
     // The loop can also end early: QCoreApplication::exit() ends every loop.
-    // So re-arm for what is left until the deadline has truly passed.
-    while (!shutDown_) {
-        const auto left = deadline - steady_clock::now();
-        if (left < nanoseconds::zero())
-            break;
-        auto leftMs = duration_cast<milliseconds>(left).count();
-        if (milliseconds(leftMs) < left)
-            ++leftMs;  // never arm for less than what is left
-        timer.start(static_cast<int>(std::max<std::int64_t>(leftMs, 1)));
+    // So wait again for what is left until the deadline has truly passed.
+    while (!shutDown_ && steady_clock::now() <= deadline) {
+        if (timer.valid()) {
+            timer.startAt(deadline + nanoseconds(1));
+        } else {
+            const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()) + milliseconds(1);
+            fallback.start(static_cast<int>(left.count()));
+        }
         loop.exec();
     }
-    timer.stop();
     waiting_.pop_back();
 }
 
@@ -61,7 +59,7 @@ void RealClock::setTimerPeriod(int ms)
         ticker_.stop();
         return;
     }
-    ticker_.start(ms);
+    ticker_.startPeriodic(std::chrono::milliseconds(ms));
 }
 
 void RealClock::shutdown()

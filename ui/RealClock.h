@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/Clock.h"
+#include "ui/PreciseTimer.h"
 
-#include <QTimer>
 #include <vector>
 
 class QEventLoop;
@@ -21,7 +21,7 @@ public:
     void shutdown() override;
 
 private:
-    QTimer ticker_;
+    PreciseTimer ticker_;
     std::function<void()> onTick_;
     std::vector<QEventLoop*> waiting_;  // innermost last
     bool shutDown_ = false;

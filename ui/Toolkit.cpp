@@ -273,10 +273,8 @@ PictureHandle loadPicture(const std::uint8_t* bytes, std::size_t size)
     ToolkitContext* context = ToolkitContext::current();
     if (!context)
         return {};
-    const DecodedPicture decoded = decodePng(bytes, size);
-    if (!decoded.ok())
-        return {};
-    return context->addPicture(std::make_shared<const Picture>(decoded));
+    auto picture = sharedPicture(bytes, size);
+    return picture ? context->addPicture(std::move(picture)) : PictureHandle{};
 }
 
 void wait(int ms)
