@@ -42,29 +42,29 @@ void PreciseTimer::startAt(std::chrono::steady_clock::time_point deadline)
 {
     if (fd_ < 0)
         return;
-    itimerspec spec{};
-    spec.it_value = toTimespec(deadline.time_since_epoch());
-    if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0)
-        spec.it_value.tv_nsec = 1;  // zero would disarm
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    itimerspec setting{};
+    setting.it_value = toTimespec(deadline.time_since_epoch());
+    if (setting.it_value.tv_sec == 0 && setting.it_value.tv_nsec == 0)
+        setting.it_value.tv_nsec = 1;  // zero would disarm
+    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &setting, nullptr);
 }
 
 void PreciseTimer::startPeriodic(std::chrono::nanoseconds period)
 {
     if (fd_ < 0)
         return;
-    itimerspec spec{};
-    spec.it_value = toTimespec(period);
-    spec.it_interval = toTimespec(period);
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    itimerspec setting{};
+    setting.it_value = toTimespec(period);
+    setting.it_interval = toTimespec(period);
+    timerfd_settime(fd_, 0, &setting, nullptr);
 }
 
 void PreciseTimer::stop()
 {
     if (fd_ < 0)
         return;
-    itimerspec spec{};
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    itimerspec setting{};
+    timerfd_settime(fd_, 0, &setting, nullptr);
     std::uint64_t pending = 0;
     [[maybe_unused]] auto ignored = ::read(fd_, &pending, sizeof pending);  // drop an expiry not yet seen
 }

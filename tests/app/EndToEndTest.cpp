@@ -211,6 +211,14 @@ constexpr int pickX = 960 + 48, pickY = 391 + 45;
 constexpr int watchX = 1224 + 72, watchY = 443 + 28;
 constexpr int verifyX = 1176 + 60, verifyY = 692 + 32;
 
+// Plays the first game's observation through; the quiz buttons appear after
+// the third question, 随机出题 showing its dark caption.
+bool observeUntilTheQuiz(const Window& window)
+{
+    clickAt(window, startObservingX, startObservingY);
+    return seenWithin(20s, [&](const QImage& s) { return darkPixels(s, window, 965, 420, 86, 30) > 20; });
+}
+
 TEST(EndToEnd, ShowsTheWindowAndEscEndsItWithStatusZero)
 {
     Game game;
@@ -256,9 +264,7 @@ TEST(EndToEnd, AWholeGameEndsWithEveryPatternRevealed)
     Game game;
     const auto window = findWindow(game);
     ASSERT_TRUE(window);
-    clickAt(*window, startObservingX, startObservingY);
-    // The quiz buttons appear after the third question: 随机出题 shows dark text.
-    ASSERT_TRUE(seenWithin(20s, [&](const QImage& s) { return darkPixels(s, *window, 965, 420, 86, 30) > 20; }));
+    ASSERT_TRUE(observeUntilTheQuiz(*window));
     clickAt(*window, pickX, pickY);
     clickAt(*window, watchX, watchY);
     ASSERT_TRUE(seenWithin(5s, [&](const QImage& s) { return redPixels(s, *window, 1062, 361) > 30; }));
@@ -304,8 +310,7 @@ TEST(EndToEnd, PickInsideAnObservationWaitThenEscInsideAWatch)
     Game game;
     const auto window = findWindow(game);
     ASSERT_TRUE(window);
-    clickAt(*window, startObservingX, startObservingY);
-    ASSERT_TRUE(seenWithin(20s, [&](const QImage& s) { return darkPixels(s, *window, 965, 420, 86, 30) > 20; }));
+    ASSERT_TRUE(observeUntilTheQuiz(*window));
     // A second observation, and 随机出题 inside its first point wait.
     clickAt(*window, startObservingX, startObservingY);
     std::this_thread::sleep_for(100ms);
