@@ -3,7 +3,6 @@
 #include "ui/Board.h"
 #include "ui/Clock.h"
 #include "ui/Picture.h"
-#include "ui/PngDecoder.h"
 #include "ui/ToolkitContext.h"
 #include "ui/TransparentLabel.h"
 

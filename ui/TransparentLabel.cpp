@@ -8,7 +8,6 @@ namespace quorvel {
 TransparentLabel::TransparentLabel(QWidget* parent, LabelMode mode, Align align)
     : QWidget(parent), mode_(mode), align_(align)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents, false);
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
 }
