@@ -37,6 +37,18 @@ protected:
         std::sort(v.begin(), v.end());
         return v;
     }
+    // Clicks 观看一遍 and records 画板1's lit points halfway through each
+    // 300 ms step of the replay.
+    std::vector<std::vector<int>> watchLookingAtEachPoint(std::size_t points)
+    {
+        std::vector<std::vector<int>> seen;
+        const std::int64_t start = clock.now();
+        for (std::size_t i = 0; i < points; ++i)
+            clock.at(start + 300 * static_cast<std::int64_t>(i) + 150,
+                     [this, &seen] { seen.push_back(litPoints(mainImage())); });
+        click(C::按钮9);
+        return seen;
+    }
     void pick(int row)
     {
         click(C::按钮1);
@@ -68,12 +80,8 @@ TEST_F(QuizTest, WatchInModeOneLeavesEveryPointLitOnTheMainBoard)
 {
     pick(1);
     const auto seq = chosen();
-    std::vector<std::vector<int>> seen;
-    const std::int64_t start = clock.now();
-    for (std::size_t i = 0; i < seq.size(); ++i)
-        clock.at(start + 300 * static_cast<std::int64_t>(i) + 150, [&] { seen.push_back(litPoints(mainImage())); });
     const int waits = clock.waitsStarted();
-    click(C::按钮9);
+    const auto seen = watchLookingAtEachPoint(seq.size());
     for (std::size_t i = 0; i < seq.size(); ++i)
         EXPECT_EQ(seen.at(i), sorted({seq.begin(), seq.begin() + static_cast<long>(i) + 1}));
     EXPECT_EQ(litPoints(mainImage()), sorted(seq));
@@ -93,11 +101,7 @@ TEST_F(QuizTest, WatchInModeTwoShowsEachPointAloneAndEndsCovered)
     choose(C::组合框3, "2");
     pick(2);
     const auto seq = chosen();
-    std::vector<std::vector<int>> seen;
-    const std::int64_t start = clock.now();
-    for (std::size_t i = 0; i < seq.size(); ++i)
-        clock.at(start + 300 * static_cast<std::int64_t>(i) + 150, [&] { seen.push_back(litPoints(mainImage())); });
-    click(C::按钮9);
+    const auto seen = watchLookingAtEachPoint(seq.size());
     for (std::size_t i = 0; i < seq.size(); ++i)
         EXPECT_EQ(seen.at(i), std::vector<int>{seq[i]});
     EXPECT_TRUE(litPoints(mainImage()).empty());
