@@ -12,13 +12,21 @@ TransparentLabel::TransparentLabel(QWidget* parent, LabelMode mode, Align align)
     setFocusPolicy(Qt::NoFocus);
 }
 
+namespace {
+// What a screen reader says: the text on one line.
+QString spoken(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+}
+}  // namespace
+
 void TransparentLabel::setText(const QString& text)
 {
     if (text == text_)
         return;
     text_ = text;
     if (nameFollowsText_)
-        setAccessibleName(QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
+        setAccessibleName(spoken(text_));
     update();
 }
 
@@ -26,7 +34,7 @@ void TransparentLabel::setNameFollowsText(bool follows)
 {
     nameFollowsText_ = follows;
     if (follows)
-        setAccessibleName(QString(text_).replace(QLatin1String("\r\n"), QLatin1String(" ")));
+        setAccessibleName(spoken(text_));
 }
 
 void TransparentLabel::paintEvent(QPaintEvent*)
