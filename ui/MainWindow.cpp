@@ -154,7 +154,7 @@ void MainWindow::createControls()
         else if (auto* label = dynamic_cast<TransparentLabel*>(widget))
             label->setNameFollowsText(true);
         else
-            widget->setAccessibleName(qs(entry.text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
+            widget->setAccessibleName(qs(entry.text));  // buttons: single-line captions
         controls_[entry.control] = widget;
     }
     // Tab order follows the reading order of the right-hand column.
