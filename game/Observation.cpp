@@ -2,6 +2,7 @@
 
 #include "game/Drawing.h"
 #include "game/GameState.h"
+#include "game/Playback.h"
 #include "ui/Values.h"
 
 namespace quorvel {
@@ -9,7 +10,6 @@ namespace quorvel {
 using C = Control;
 
 namespace {
-constexpr int pointWaitMs = 300;
 constexpr int questionGapMs = 500;
 }  // namespace
 
@@ -23,8 +23,7 @@ void startObserving()
     tk::hide(C::透明标签4);
     tk::hide(C::透明标签5);
     tk::setTableCursor(-1);
-    for (s.currentNumber = 1; s.currentNumber <= static_cast<int>(s.questionBoards.size()); ++s.currentNumber)
-        coverAndNumber(questionBoard(s.currentNumber), s.currentNumber);
+    coverAndNumberEveryBoard();
     tk::disable(C::按钮2);
     observeTick();
 }
@@ -37,11 +36,7 @@ void observeTick()
     tk::clearBoard(tk::mainBoard());
     tk::setTimerPeriod(0);
 
-    const int row = tk::tableCursor();
-    s.currentNumberText = tk::cell(row, 0);
-    s.currentNumber = toInt(s.currentNumberText);
-    s.currentSequenceText = tk::cell(row, 1);
-    s.rowCountText = toText(tk::rowCount());
+    readCursorRow();
 
     // The only state this tick keeps to itself; everything else is re-read
     // after each wait, since any handler may have run inside it.

@@ -2,6 +2,7 @@
 
 #include "game/Drawing.h"
 #include "game/GameState.h"
+#include "game/Playback.h"
 #include "ui/Values.h"
 
 namespace quorvel {
@@ -9,26 +10,14 @@ namespace quorvel {
 using C = Control;
 
 namespace {
-constexpr int pointWaitMs = 300;
 const char* const pickMessage = "系统已经随机挑选了一道题目\r\n请观看一遍后 在下方验证答案";
 const char* const closingMessage = "播放完毕\r\n请给出你的答案";
-
-void readCursorRow()
-{
-    GameState& s = gameState;
-    const int row = tk::tableCursor();
-    s.currentNumberText = tk::cell(row, 0);
-    s.currentNumber = toInt(s.currentNumberText);
-    s.currentSequenceText = tk::cell(row, 1);
-    s.rowCountText = toText(tk::rowCount());
-}
 }  // namespace
 
 void pickRandomQuestion()
 {
     GameState& s = gameState;
-    for (s.currentNumber = 1; s.currentNumber <= static_cast<int>(s.questionBoards.size()); ++s.currentNumber)
-        coverAndNumber(questionBoard(s.currentNumber), s.currentNumber);
+    coverAndNumberEveryBoard();
     drawCover(tk::mainBoard());
     tk::reseedRandom();
     s.chosenIndex = tk::randomInt(1, static_cast<int>(s.questionBoards.size())) - 1;

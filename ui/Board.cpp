@@ -96,9 +96,9 @@ void Board::writeText(const QPoint& topLeft, const QString& text)
     touched(used.adjusted(-1, -1, 1, 1));
 }
 
-QImage Board::image() const
+QImage Board::image()
 {
-    const_cast<Board*>(this)->ensureSurface();
+    ensureSurface();
     return surface_;
 }
 

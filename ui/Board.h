@@ -26,7 +26,7 @@ public:
     void writeText(const QPoint& topLeft, const QString& text);
 
     // What the board shows now, at device resolution.
-    QImage image() const;
+    QImage image();
     std::shared_ptr<const Picture> background() const { return background_; }
 
 protected:
