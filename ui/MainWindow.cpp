@@ -74,6 +74,8 @@ MainWindow::MainWindow()
 
     const auto cover = assets::coverPng();
     cover_ = sharedPicture(cover.data(), cover.size());
+    if (cover_)
+        cover_->prefetch();  // every board's background, needed for the first paint
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect full = screen->geometry();
@@ -127,8 +129,13 @@ void MainWindow::createControls()
             for (const ListColumn& column : listColumns())
                 headers << QString::fromUtf8(column.header);
             list->setHeaderLabels(headers);
-            for (int i = 0; i < static_cast<int>(listColumns().size()); ++i)
+            // Sections sized by hint: sized from their contents, the header
+            // measures them in the bold face and loads a second CJK font.
+            const int headerHeight = list->fontMetrics().height() + 8;
+            for (int i = 0; i < static_cast<int>(listColumns().size()); ++i) {
                 list->setColumnWidth(i, listColumns()[i].width);
+                list->headerItem()->setSizeHint(i, QSize(listColumns()[i].width, headerHeight));
+            }
             list->setRootIsDecorated(false);
             list->setSortingEnabled(false);
             list->setSelectionMode(QAbstractItemView::SingleSelection);

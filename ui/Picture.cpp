@@ -23,34 +23,33 @@ QImage Picture::decode(const std::vector<std::uint8_t>& png)
 
 std::shared_ptr<const Picture> Picture::fromPng(const std::uint8_t* bytes, std::size_t size)
 {
-    if (!bytes)
+    const DecodedPicture header = readPngHeader(bytes, size);
+    if (!header.ok())
         return nullptr;
-    std::vector<std::uint8_t> png(bytes, bytes + size);
-    QImage source = decode(png);
-    if (source.isNull())
-        return nullptr;
-    return std::shared_ptr<const Picture>(new Picture(std::move(png), std::move(source)));
+    return std::shared_ptr<const Picture>(
+        new Picture(std::vector<std::uint8_t>(bytes, bytes + size), QSize(header.width, header.height)));
 }
 
-Picture::Picture(std::vector<std::uint8_t> png, QImage source)
-    : png_(std::move(png)), size_(source.size()), source_(std::move(source))
-{
-}
+Picture::Picture(std::vector<std::uint8_t> png, QSize size) : png_(std::move(png)), size_(size) {}
 
 const QImage& Picture::scaledTo(QSize pixels) const
 {
     const auto key = std::make_pair(pixels.width(), pixels.height());
     auto found = scaled_.find(key);
     if (found == scaled_.end()) {
-        if (source_.isNull())
-            source_ = decode(png_);
         // SmoothTransformation averages the covered source area when shrinking,
         // so 10-pixel grid lines come out as even ~2-pixel lines.
-        found = scaled_.emplace(key, source_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
-                    .first;
-        source_ = QImage();
+        const QImage source = prefetched_.valid() ? prefetched_.get() : decode(png_);
+        QImage scaled = source.isNull() ? QImage() : source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        found = scaled_.emplace(key, std::move(scaled)).first;
     }
     return found->second;
+}
+
+void Picture::prefetch() const
+{
+    if (scaled_.empty() && !prefetched_.valid())
+        prefetched_ = std::async(std::launch::async, [this] { return decode(png_); });
 }
 
 std::shared_ptr<const Picture> sharedPicture(const std::uint8_t* bytes, std::size_t size)

@@ -14,21 +14,42 @@ DecodedPicture failure(std::string why)
     picture.error = std::move(why);
     return picture;
 }
+
+// Starts reading; on success the image holds the size and must be finished
+// or freed.
+std::string beginRead(png_image& image, const std::uint8_t* bytes, std::size_t size)
+{
+    if (bytes == nullptr || size < 8 || png_sig_cmp(bytes, 0, 8) != 0)
+        return "not a PNG file";
+    image = png_image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes, size))
+        return std::string("unreadable PNG: ") + image.message;
+    if (image.width == 0 || image.height == 0 || image.width > maxSide || image.height > maxSide) {
+        png_image_free(&image);
+        return "PNG size out of range";
+    }
+    return {};
+}
 }  // namespace
+
+DecodedPicture readPngHeader(const std::uint8_t* bytes, std::size_t size)
+{
+    png_image image{};
+    if (std::string why = beginRead(image, bytes, size); !why.empty())
+        return failure(std::move(why));
+    png_image_free(&image);
+    DecodedPicture picture;
+    picture.width = static_cast<int>(image.width);
+    picture.height = static_cast<int>(image.height);
+    return picture;
+}
 
 DecodedPicture decodePng(const std::uint8_t* bytes, std::size_t size)
 {
-    if (bytes == nullptr || size < 8 || png_sig_cmp(bytes, 0, 8) != 0)
-        return failure("not a PNG file");
-
     png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes, size))
-        return failure(std::string("unreadable PNG: ") + image.message);
-    if (image.width == 0 || image.height == 0 || image.width > maxSide || image.height > maxSide) {
-        png_image_free(&image);
-        return failure("PNG size out of range");
-    }
+    if (std::string why = beginRead(image, bytes, size); !why.empty())
+        return failure(std::move(why));
 
     image.format = PNG_FORMAT_RGBA;
     DecodedPicture picture;

@@ -20,4 +20,8 @@ struct DecodedPicture {
 // valid PNG give a result whose error says why.
 DecodedPicture decodePng(const std::uint8_t* bytes, std::size_t size);
 
+// Reads the header only: the size, with rgba left empty, or why the bytes do
+// not start a PNG. Damage further on shows only when decoding.
+DecodedPicture readPngHeader(const std::uint8_t* bytes, std::size_t size);
+
 }  // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include "tests/support/GameFixture.h"
 
+#include "assets/Assets.h"
 #include "game/Drawing.h"
 
 #include <QApplication>
@@ -54,6 +55,17 @@ TEST_F(BoardTest, ClearShowsTheBackgroundAgain)
     EXPECT_TRUE(litPoints(image(1)).empty());
     EXPECT_FALSE(showsNumber(image(1)));
     EXPECT_NE(image(1), before);  // the number is gone too
+}
+
+TEST_F(BoardTest, APictureWhosePixelsAreDamagedDrawsNothing)
+{
+    const auto good = assets::markerPng();
+    const std::vector<std::uint8_t> truncated(good.begin(), good.begin() + good.size() / 2);
+    const PictureHandle damaged = tk::loadPicture(truncated.data(), truncated.size());
+    ASSERT_TRUE(damaged.valid());  // the header is sound; the pixels are read on first drawing
+    const QImage before = image(1);
+    tk::drawPicture(questionBoard(1), damaged, 0, 0, 15, 15);
+    EXPECT_EQ(image(1), before);
 }
 
 TEST_F(BoardTest, DrawsAtDeviceResolution)

@@ -50,16 +50,28 @@ TEST(PngDecoder, BadBytesGiveAnErrorNotACrash)
     auto badHeader = good;
     badHeader[16] = 0xff;  // width far out of range, CRC now wrong too
     const std::vector<std::uint8_t> notPng{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0};
-    const std::pair<const char*, std::vector<std::uint8_t>> cases[] = {
-        {"truncated", truncated}, {"corrupted", corrupted}, {"bad header", badHeader},
-        {"not a png", notPng},    {"empty", {}},            {"signature only", {good.begin(), good.begin() + 8}},
+    // Damage past the header shows only when the pixels are decoded.
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        bool headerSound;
+    } cases[] = {
+        {"truncated", truncated, true}, {"corrupted", corrupted, true},
+        {"bad header", badHeader, false}, {"not a png", notPng, false},
+        {"empty", {}, false},             {"signature only", {good.begin(), good.begin() + 8}, false},
     };
-    for (const auto& [name, bytes] : cases) {
-        const DecodedPicture picture = decodePng(bytes.data(), bytes.size());
-        EXPECT_FALSE(picture.ok()) << name;
-        EXPECT_TRUE(picture.rgba.empty()) << name;
+    for (const auto& c : cases) {
+        const DecodedPicture picture = decodePng(c.bytes.data(), c.bytes.size());
+        EXPECT_FALSE(picture.ok()) << c.name;
+        EXPECT_TRUE(picture.rgba.empty()) << c.name;
+        const DecodedPicture header = readPngHeader(c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(header.ok(), c.headerSound) << c.name << ": " << header.error;
+        if (c.headerSound) {
+            EXPECT_EQ(header.width, 666) << c.name;
+        }
     }
     EXPECT_FALSE(decodePng(nullptr, 100).ok());
+    EXPECT_FALSE(readPngHeader(nullptr, 100).ok());
 }
 
 TEST(IconFile, FindsThe128PixelPngWithAlpha)
