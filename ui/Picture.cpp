@@ -40,7 +40,8 @@ const QImage& Picture::scaledTo(QSize pixels) const
         // SmoothTransformation averages the covered source area when shrinking,
         // so 10-pixel grid lines come out as even ~2-pixel lines.
         const QImage source = prefetched_.valid() ? prefetched_.get() : decode(png_);
-        QImage scaled = source.isNull() ? QImage() : source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage scaled =
+            source.isNull() ? QImage() : source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         found = scaled_.emplace(key, std::move(scaled)).first;
     }
     return found->second;

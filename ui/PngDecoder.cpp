@@ -38,10 +38,10 @@ DecodedPicture readPngHeader(const std::uint8_t* bytes, std::size_t size)
     png_image image{};
     if (std::string why = beginRead(image, bytes, size); !why.empty())
         return failure(std::move(why));
-    png_image_free(&image);
     DecodedPicture picture;
     picture.width = static_cast<int>(image.width);
     picture.height = static_cast<int>(image.height);
+    png_image_free(&image);
     return picture;
 }
 
