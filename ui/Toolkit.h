@@ -94,8 +94,9 @@ void clearBoard(BoardHandle board);
 void drawPicture(BoardHandle board, PictureHandle picture, int left, int top, int width, int height);
 void writeText(BoardHandle board, int left, int top, std::string_view text);
 
-// Decodes PNG bytes; a new handle each call, valid until exit. Bytes that are
-// not a valid PNG give an invalid handle.
+// Takes PNG bytes; a new handle each call, valid until exit. Bytes that do
+// not start a valid PNG give an invalid handle; the pixels are decoded on
+// first drawing, and pixel data damaged past a sound header draws nothing.
 PictureHandle loadPicture(const std::uint8_t* bytes, std::size_t size);
 
 // Returns once more than ms have passed, dispatching every event meanwhile.
